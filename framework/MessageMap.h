@@ -33,15 +33,12 @@ protected:
     virtual const AFX_MSGMAP* GetMessageMap() const;
 };
 
-template <class Member>
-struct AfxMemberClass;
-template <class T, class Result, class... Args>
-struct AfxMemberClass<Result (T::*)(Args...)> {
+template <class Member> struct AfxMemberClass;
+template <class T, class Result, class... Args> struct AfxMemberClass<Result (T::*)(Args...)> {
     using type = T;
 };
 
-template <auto Handler>
-LRESULT AfxVoidThunk(CCmdTarget* target, WPARAM, LPARAM) {
+template <auto Handler> LRESULT AfxVoidThunk(CCmdTarget* target, WPARAM, LPARAM) {
     using T = typename AfxMemberClass<decltype(Handler)>::type;
     (static_cast<T*>(target)->*Handler)();
     return 0;
@@ -54,8 +51,7 @@ LRESULT AfxSysCommandThunk(CCmdTarget* target, WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
-template <auto Handler>
-LRESULT AfxQueryDragIconThunk(CCmdTarget* target, WPARAM, LPARAM) {
+template <auto Handler> LRESULT AfxQueryDragIconThunk(CCmdTarget* target, WPARAM, LPARAM) {
     using T = typename AfxMemberClass<decltype(Handler)>::type;
     return reinterpret_cast<LRESULT>((static_cast<T*>(target)->*Handler)());
 }
@@ -66,22 +62,23 @@ protected:                                                                      
     const AFX_MSGMAP* GetMessageMap() const override;
 
 #define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                     \
-    const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); }              \
+    const AFX_MSGMAP* theClass::GetMessageMap() const {                                            \
+        return GetThisMessageMap();                                                                \
+    }                                                                                              \
     const AFX_MSGMAP* theClass::GetThisMessageMap() {                                              \
-        using ThisClass = theClass;                                                                \
+        using ThisClass [[maybe_unused]] = theClass;                                               \
         using TheBaseClass = baseClass;                                                            \
         static const AFX_MSGMAP_ENTRY entries[] = {
 
 #define END_MESSAGE_MAP()                                                                          \
-    {0, 0, 0, nullptr}                                                                             \
+    { 0, 0, 0, nullptr }                                                                           \
     }                                                                                              \
     ;                                                                                              \
     static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, entries};              \
     return &messageMap;                                                                            \
     }
 
-#define ON_WM_SYSCOMMAND()                                                                         \
-    {WM_SYSCOMMAND, 0, 0, &AfxSysCommandThunk<&ThisClass::OnSysCommand>},
+#define ON_WM_SYSCOMMAND() {WM_SYSCOMMAND, 0, 0, &AfxSysCommandThunk<&ThisClass::OnSysCommand>},
 #define ON_WM_PAINT() {WM_PAINT, 0, 0, &AfxVoidThunk<&ThisClass::OnPaint>},
 #define ON_WM_QUERYDRAGICON()                                                                      \
     {WM_QUERYDRAGICON, 0, 0, &AfxQueryDragIconThunk<&ThisClass::OnQueryDragIcon>},
