@@ -36,17 +36,17 @@ public:
     // Copies members into the controls (FALSE) or the controls into the members (TRUE).
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
 
-    BOOL ShowWindow(int nCmdShow);                        // backend
-    BOOL IsWindowVisible() const;                         // backend
-    CMenu* GetSystemMenu(BOOL bRevert) const;             // backend
-    HICON SetIcon(HICON hIcon, BOOL bBigIcon);            // backend
-    BOOL IsIconic() const;                                // backend
-    void GetClientRect(CRect* rect) const;                // backend
+    BOOL ShowWindow(int nCmdShow);                                           // backend
+    BOOL IsWindowVisible() const;                                            // backend
+    CMenu* GetSystemMenu(BOOL bRevert) const;                                // backend
+    HICON SetIcon(HICON hIcon, BOOL bBigIcon);                               // backend
+    BOOL IsIconic() const;                                                   // backend
+    void GetClientRect(CRect* rect) const;                                   // backend
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0); // backend
-    void SetWindowText(const char* text);                 // backend
-    void GetWindowText(CString& text) const;              // backend
-    int GetCheck() const;                                 // backend, for buttons
-    void SetCheck(int nCheck);                            // backend, for buttons
+    void SetWindowText(const char* text);                                    // backend
+    void GetWindowText(CString& text) const;                                 // backend
+    int GetCheck() const;                                                    // backend, for buttons
+    void SetCheck(int nCheck);                                               // backend, for buttons
     // A box owned by this window with the caption and type given.
     int MessageBox(const char* text, const char* caption = nullptr, UINT nType = MB_OK); // backend
 
@@ -67,6 +67,7 @@ private:
     HWND GetDlgItemHandle(int nID) const; // backend
 
     mutable std::map<int, std::unique_ptr<CWnd>> m_children;
+    mutable std::unique_ptr<CMenu> m_pSystemMenu; // backend: GetSystemMenu's object
 };
 
 class CMenu {
