@@ -24,7 +24,9 @@ private:
 // false when it has none.
 bool AfxSystemMessageText(HRESULT hr, CString& text);
 
-constexpr HRESULT AfxHResult(std::uint32_t code) { return static_cast<HRESULT>(code); }
+constexpr HRESULT AfxHResult(std::uint32_t code) {
+    return static_cast<HRESULT>(code);
+}
 
 constexpr HRESULT E_POINTER_RESULT = AfxHResult(0x80004003);
 constexpr HRESULT E_OUTOFMEMORY_RESULT = AfxHResult(0x8007000E);

@@ -25,7 +25,7 @@ public:
         : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
 
     // Creates the window, runs it until EndDialog and gives EndDialog's result.
-    INT_PTR DoModal(); // backend
+    INT_PTR DoModal();           // backend
     void EndDialog(int nResult); // backend
 
     // Called once the window and its controls exist: loads the controls from the members.

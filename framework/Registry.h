@@ -18,7 +18,7 @@ public:
     // 0 when the data fitted, 234 (ERROR_MORE_DATA) when it did not, and then the buffer's
     // contents are undefined.
     LONG QueryValue(const char* valueName, BYTE* data, DWORD* size) const; // backend
-    void Close();                                                           // backend
+    void Close();                                                          // backend
 
 private:
     struct Key;

@@ -17,4 +17,6 @@ CWinApp::~CWinApp() {
     }
 }
 
-CWinApp* AfxGetApp() { return theOnlyApp; }
+CWinApp* AfxGetApp() {
+    return theOnlyApp;
+}

@@ -8,10 +8,15 @@
 
 namespace {
 
-const std::string kGameOptions = "<OptionsFile><Gameplay><BloodOn>TRUE</BloodOn></Gameplay></OptionsFile>";
+const std::string kGameOptions =
+    "<OptionsFile><Gameplay><BloodOn>TRUE</BloodOn></Gameplay></OptionsFile>";
 const std::string kModOptions = "<VKOptionsFile><FirstRun>TRUE</FirstRun><DoIntro>TRUE</DoIntro>"
                                 "<WindowMode>FALSE</WindowMode><ShowFPSRate>FALSE</ShowFPSRate>"
                                 "</VKOptionsFile>";
+// After the first run the check boxes show, so the player can change them.
+const std::string kModOptionsAfterFirstRun =
+    "<VKOptionsFile><FirstRun>FALSE</FirstRun><DoIntro>TRUE</DoIntro>"
+    "<WindowMode>FALSE</WindowMode><ShowFPSRate>FALSE</ShowFPSRate></VKOptionsFile>";
 const std::string kStopMessage =
     "Velkan requires both Desert Siege and Island Thunder expansions for Ghost Recon\n"
     "to be installed prior to playing it.  Please install and try again.";
@@ -77,6 +82,7 @@ TEST_F(LaunchTest, EachButtonWritesTheFilesAndStartsTheGameInItsMode) {
                   }),
                   IDOK);
         const std::vector<std::string> expected = {
+            "coinit",
             "replace: " + Game() + "vk_unlockedheroes.xml",
             "replace: " + Game() + "options.xml",
             "replace: " + Game() + "Mods\\Velkan\\vk_options.xml",
@@ -98,8 +104,9 @@ TEST_F(LaunchTest, EachButtonWritesTheFilesAndStartsTheGameInItsMode) {
                                              "\t<WindowMode>FALSE</WindowMode>\r\n"
                                              "\t<ShowFPSRate>FALSE</ShowFPSRate>\r\n"
                                              "</VKOptionsFile>\r\n");
-        EXPECT_EQ(Files()["modsset.txt"], "// MODS SETTINGS - LIST OF MODS ACTIVE ON THIS SYSTEM\r\n"
-                                          "\"\\mods\\mp1\"\r\n\"\\mods\\mp2\"\r\n\"\\mods\\velkan\"\r\n");
+        EXPECT_EQ(Files()["modsset.txt"],
+                  "// MODS SETTINGS - LIST OF MODS ACTIVE ON THIS SYSTEM\r\n"
+                  "\"\\mods\\mp1\"\r\n\"\\mods\\mp2\"\r\n\"\\mods\\velkan\"\r\n");
     }
 }
 
@@ -110,10 +117,10 @@ TEST_F(LaunchTest, QuickJoinWithAnEmptyAddressWritesButStartsNoGame) {
               }),
               IDOK);
     const auto& events = headless::Events();
-    ASSERT_EQ(events.size(), 7u);
-    EXPECT_EQ(events[4], "start: \"" + Game() + "Mods\\Velkan\\mp32wav.bat\"");
-    EXPECT_EQ(events[5], "box: Enter an IP Address");
-    EXPECT_EQ(events[6], "sleep: 3000");
+    ASSERT_EQ(events.size(), 8u);
+    EXPECT_EQ(events[5], "start: \"" + Game() + "Mods\\Velkan\\mp32wav.bat\"");
+    EXPECT_EQ(events[6], "box: Enter an IP Address");
+    EXPECT_EQ(events[7], "sleep: 3000");
     const auto& box = headless::MessageBoxes().at(0);
     EXPECT_EQ(box.caption, "Velkan Launcher");
     EXPECT_EQ(box.type, static_cast<UINT>(MB_OK));
@@ -166,14 +173,14 @@ TEST_F(LaunchTest, AReadOnlyOptionsFileStaysAsItWasAndTheGameStillStarts) {
     EXPECT_EQ(headless::ProcessStarts().size(), 2u);
     EXPECT_NE(Files()["vk_options.xml"].find("<FirstRun>FALSE</FirstRun>"), std::string::npos);
     for (const auto& entry : std::filesystem::directory_iterator(game.GameFolder())) {
-        EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos)
-            << entry.path();
+        EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
     }
 }
 
 TEST_F(LaunchTest, AGameOptionsFileThatDidNotLoadIsLeftAlone) {
     const std::string broken = "<OptionsFile><BloodOn>TRUE</Blood";
     game.WriteGameOptions(broken);
+    game.WriteModOptions(kModOptionsAfterFirstRun);
     Run([](CDialog& d) {
         headless::Click(d, IDC_WINDOW_MODE);
         headless::Click(d, IDC_START);
@@ -194,7 +201,9 @@ TEST_F(LaunchTest, AMissingModFolderIsSkippedSilently) {
 }
 
 TEST_F(LaunchTest, TheCheckBoxesReachBothOptionsFiles) {
-    game.WriteGameOptions(ReadBytes(std::filesystem::path(VELKAN_TEST_FIXTURES) / "options-read.xml"));
+    game.WriteGameOptions(
+        ReadBytes(std::filesystem::path(VELKAN_TEST_FIXTURES) / "options-read.xml"));
+    game.WriteModOptions(kModOptionsAfterFirstRun);
     Run([](CDialog& d) {
         headless::Click(d, IDC_DISPLAY_INTRO); // on from the mod's settings: now off
         headless::Click(d, IDC_WINDOW_MODE);

@@ -31,7 +31,8 @@ TEST(ReadGamePaths, DerivesTheThreeFoldersFromTheRegisteredPath) {
         DWORD type;
         std::string gamePath;
     } cases[] = {
-        {"a plain path", std::string("C:\\Games\\Ghost Recon\0", 21), 1, "C:\\Games\\Ghost Recon\\"},
+        {"a plain path", std::string("C:\\Games\\Ghost Recon\0", 21), 1,
+         "C:\\Games\\Ghost Recon\\"},
         {"a trailing backslash is doubled", std::string("C:\\GR\\\0", 7), 1, "C:\\GR\\\\"},
         {"an empty value", std::string("\0", 1), 1, "\\"},
         {"254 characters are used whole", std::string(254, 'a') + '\0', 1,
@@ -76,7 +77,7 @@ TEST(StartUp, TheCheckBoxesFollowTheModsSettings) {
     } cases[] = {
         {"first run hides them", ModOptions("TRUE", "TRUE", "FALSE", "TRUE"), false, 1, 0, 1},
         {"after the first run", ModOptions("FALSE", "FALSE", "TRUE", "FALSE"), true, 0, 1, 0},
-        {"only the exact upper-case word counts", ModOptions("true", "True", " TRUE", "TRUE "),
+        {"only the exact upper-case word counts", ModOptions("true", "True", "TRUE.", "T RUE"),
          true, 0, 0, 0},
         {"no mod settings at all", "<VKOptionsFile/>", true, 0, 0, 0},
     };

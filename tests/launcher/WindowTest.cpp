@@ -58,6 +58,8 @@ TEST_F(WindowTest, LoadingResetsACheckStateOutOfRange) {
             EXPECT_EQ(headless::Control(d, IDC_SHOW_FRAME_RATE).check, test.shown);
             EXPECT_EQ(dlg.m_bShowFrameRate, test.kept);
         }
+        dlg.m_bShowFrameRate = 2;
+        dlg.UpdateData(FALSE);
         headless::Focus(d, IDC_JOIN_ADDRESS);
         headless::Type(d, " spaced  ");
         dlg.UpdateData(TRUE);

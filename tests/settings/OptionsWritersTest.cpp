@@ -43,7 +43,8 @@ TEST(GameOptionsText, ValuesAreWrittenAsHeldButKeepTheFileWellFormed) {
     const std::string bytes = GameOptionsText(table);
     EXPECT_EQ(bytes.substr(0, 15), "<OptionsFile>\r\n");
     EXPECT_NE(bytes.find("\t\t<BloodOn>TRUE</BloodOn>\r\n"), std::string::npos);
-    EXPECT_NE(bytes.find("\t\t<MOTD>Fish &amp; chips &lt;3 &gt;_&lt;</MOTD>\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("\t\t<MOTD>Fish &amp; chips &lt;3 &gt;_&lt;</MOTD>\r\n"),
+              std::string::npos);
     EXPECT_NE(bytes.find("\t\t<MPGameName>two\r\nlines</MPGameName>\r\n"), std::string::npos);
     EXPECT_NE(bytes.find("\t<PlayerName>  Caf\xE9 </PlayerName>\r\n"), std::string::npos);
     EXPECT_NE(bytes.find("\t\t<VideoResolution Width=\"800\">a &amp; b</VideoResolution>\r\n"),
