@@ -65,14 +65,19 @@ std::string DescribeWindow(HWND window) {
     GetWindowRect(window, &rect);
     RECT client = {};
     GetClientRect(window, &client);
+    POINT origin = {};
+    ClientToScreen(window, &origin);
     return "window hwnd=" + Hex32(static_cast<unsigned long>(reinterpret_cast<ULONG_PTR>(window))) +
            " pid=" + std::to_string(processId) + " class=" + Quoted(ClassName(window)) +
            " visible=" + Flag(IsWindowVisible(window)) +
            " enabled=" + Flag(IsWindowEnabled(window)) +
            " foreground=" + Flag(GetForegroundWindow() == window) +
-           " title=" + Quoted(WindowText(window)) + " rect=" + Coordinates(rect) +
-           " client=" + std::to_string(client.right) + "x" + std::to_string(client.bottom) +
-           X11Window(window);
+           " title=" + Quoted(WindowText(window)) +
+           " style=" + Hex32(static_cast<unsigned long>(GetWindowLongPtrW(window, GWL_STYLE))) +
+           " exstyle=" + Hex32(static_cast<unsigned long>(GetWindowLongPtrW(window, GWL_EXSTYLE))) +
+           " rect=" + Coordinates(rect) + " client=" + std::to_string(client.right) + "x" +
+           std::to_string(client.bottom) + " origin=" + std::to_string(origin.x) + "," +
+           std::to_string(origin.y) + X11Window(window);
 }
 
 std::string DescribeControl(HWND control, HWND dialog) {

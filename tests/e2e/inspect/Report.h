@@ -6,8 +6,9 @@
 
 // One line for a top-level window:
 // window hwnd=0x.. pid=N class="#32770" visible=1 enabled=1 foreground=1 title=".."
-//        rect=l,t,r,b client=WxH x11=0x..
-// rect is in screen pixels; x11 (the X window that shows it under Wine) only where known.
+//        style=0x.. exstyle=0x.. rect=l,t,r,b client=WxH origin=x,y x11=0x..
+// rect is in screen pixels, origin the client area's top left corner on the screen; x11 (the X
+// window that shows it under Wine) only where known.
 std::string DescribeWindow(HWND window);
 
 // One line for a child control of a dialog:

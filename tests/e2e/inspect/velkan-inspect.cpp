@@ -2,8 +2,10 @@
 //   velkan-inspect windows                      every top-level window
 //   velkan-inspect dialog TITLE                 each window so titled, its controls and focus
 //   velkan-inspect msgbox TITLE                 each visible message box so titled
-//   velkan-inspect maprect TITLE L T R B        a dialog-unit rectangle of each such window
-//                                               in its client pixels
+//   velkan-inspect maprect TITLE L T R B...     dialog-unit rectangles of each such window
+//                                               in its client pixels, one line each
+//   velkan-inspect syscommand TITLE ID          posts the system command ID (decimal) to each
+//                                               visible window so titled, as its menu would
 // The dialog manager sizes a control by mapping its width and height, not its right and bottom
 // edges; to get a control's pixel size, pass the width and height as R and B.
 // Exits with 0 when a window was found, 1 when none was, 2 on a wrong command line.
@@ -62,15 +64,32 @@ int ReportMessageBoxes(const std::wstring& title) {
     return result;
 }
 
-int ReportMappedRect(const std::wstring& title, wchar_t** units) {
+int ReportMappedRects(const std::wstring& title, wchar_t** units, int count) {
     int result = kNotFound;
     for (HWND window : WindowsTitled(title)) {
-        const RECT dialogUnits = {
-            std::wcstol(units[0], nullptr, 10), std::wcstol(units[1], nullptr, 10),
-            std::wcstol(units[2], nullptr, 10), std::wcstol(units[3], nullptr, 10)};
-        RECT pixels = dialogUnits;
-        if (MapDialogUnits(window, pixels)) {
-            PrintLine("maprect dlu=" + Coordinates(dialogUnits) + " rect=" + Coordinates(pixels));
+        for (int first = 0; first + 4 <= count; first += 4) {
+            const RECT dialogUnits = {std::wcstol(units[first], nullptr, 10),
+                                      std::wcstol(units[first + 1], nullptr, 10),
+                                      std::wcstol(units[first + 2], nullptr, 10),
+                                      std::wcstol(units[first + 3], nullptr, 10)};
+            RECT pixels = dialogUnits;
+            if (MapDialogUnits(window, pixels)) {
+                PrintLine("maprect dlu=" + Coordinates(dialogUnits) +
+                          " rect=" + Coordinates(pixels));
+                result = kFound;
+            }
+        }
+    }
+    return result;
+}
+
+// Posted, not sent: the about box runs its own modal loop inside the handler, and a sent
+// message would only return once the box had been closed.
+int PostSystemCommand(const std::wstring& title, const wchar_t* command) {
+    int result = kNotFound;
+    for (HWND window : WindowsTitled(title)) {
+        if (IsWindowVisible(window) &&
+            PostMessageW(window, WM_SYSCOMMAND, std::wcstoul(command, nullptr, 10), 0)) {
             result = kFound;
         }
     }
@@ -90,11 +109,13 @@ int wmain(int argc, wchar_t** argv) {
         result = ReportDialogs(argv[2]);
     } else if (command == L"msgbox" && argc == 3) {
         result = ReportMessageBoxes(argv[2]);
-    } else if (command == L"maprect" && argc == 7) {
-        result = ReportMappedRect(argv[2], argv + 3);
+    } else if (command == L"maprect" && argc >= 7 && (argc - 3) % 4 == 0) {
+        result = ReportMappedRects(argv[2], argv + 3, argc - 3);
+    } else if (command == L"syscommand" && argc == 4) {
+        result = PostSystemCommand(argv[2], argv[3]);
     } else {
         std::fputs("usage: velkan-inspect windows | dialog TITLE | msgbox TITLE | "
-                   "maprect TITLE LEFT TOP RIGHT BOTTOM\n",
+                   "maprect TITLE LEFT TOP RIGHT BOTTOM... | syscommand TITLE ID\n",
                    stderr);
     }
     std::fflush(stdout);

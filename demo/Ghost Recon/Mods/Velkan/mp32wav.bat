@@ -1,2 +1,3 @@
 @echo off
 echo Converting the Velkan sound files for the game...
+echo mp32wav.bat ran in %CD%>>"%~dp0mp32wav.log"
