@@ -45,6 +45,14 @@ bool ControlContainerEnabled();
 // The next creation of an XML document object fails with this result.
 void FailNextCreateInstance(HRESULT hr);
 
+// The steps of replacing a file, in order: the temporary file is created, written, flushed
+// to the disk and closed, then takes the target's place.
+enum class ReplaceStep { Create, Write, Flush, Close, Rename };
+// The call-th replacement of a file since the last Reset (the first is 1) fails at that
+// step, as a full disk or a file held by another program would make it fail; Write fails
+// with half of the bytes written. Every other replacement succeeds as usual.
+void FailReplace(int call, ReplaceStep step);
+
 // What the user does while a dialog runs: one script per DoModal, taken in order. A dialog
 // whose script returns without having ended it is closed by the user with the close box.
 using UserScript = std::function<void(CDialog&)>;

@@ -35,6 +35,10 @@ void FailNextCreateInstance(HRESULT hr) {
     detail::TheMachine().createInstanceFailure = hr;
 }
 
+void FailReplace(int call, ReplaceStep step) {
+    detail::TheMachine().replaceFailure = detail::Machine::ReplaceFailure{call, step};
+}
+
 void QueueUser(UserScript script) {
     detail::TheMachine().userScripts.push_back(std::move(script));
 }

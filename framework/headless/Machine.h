@@ -20,6 +20,12 @@ struct Machine {
     bool controlContainerEnabled = false;
     std::deque<UserScript> userScripts;
     std::optional<HRESULT> createInstanceFailure;
+    struct ReplaceFailure {
+        int call;
+        ReplaceStep step;
+    };
+    std::optional<ReplaceFailure> replaceFailure;
+    int replaceCalls = 0;
 };
 
 Machine& TheMachine();

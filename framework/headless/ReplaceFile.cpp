@@ -11,11 +11,23 @@
 
 namespace {
 
+using headless::ReplaceStep;
+
+// Whether a test asked the replacement going on to fail at this step.
+bool FailsAt(ReplaceStep step) {
+    const auto& machine = headless::detail::TheMachine();
+    return machine.replaceFailure && machine.replaceFailure->call == machine.replaceCalls &&
+           machine.replaceFailure->step == step;
+}
+
 // A temporary file beside the target, removed when the object goes unless it has taken
 // the target's place.
 class TemporaryFile {
 public:
     explicit TemporaryFile(const std::string& target) {
+        if (FailsAt(ReplaceStep::Create)) {
+            return;
+        }
         std::vector<char> name(target.begin(), target.end());
         const std::string suffix = ".tmp~XXXXXX";
         name.insert(name.end(), suffix.begin(), suffix.end());
@@ -37,9 +49,11 @@ public:
     bool IsOpen() const { return m_fd >= 0; }
 
     bool Write(const std::string& bytes, mode_t mode) {
+        // A write that fails part way leaves what it wrote, as a full disk does.
+        const std::size_t size = FailsAt(ReplaceStep::Write) ? bytes.size() / 2 : bytes.size();
         std::size_t written = 0;
-        while (written < bytes.size()) {
-            const ssize_t count = write(m_fd, bytes.data() + written, bytes.size() - written);
+        while (written < size) {
+            const ssize_t count = write(m_fd, bytes.data() + written, size - written);
             if (count < 0 && errno == EINTR) {
                 continue;
             }
@@ -48,12 +62,17 @@ public:
             }
             written += static_cast<std::size_t>(count);
         }
-        return fchmod(m_fd, mode) == 0 && fsync(m_fd) == 0 && CloseFile();
+        return size == bytes.size() && fchmod(m_fd, mode) == 0;
     }
+
+    bool Flush() { return !FailsAt(ReplaceStep::Flush) && fsync(m_fd) == 0; }
+
+    // The file is closed even when closing reports a failure.
+    bool Close() { return CloseFile() && !FailsAt(ReplaceStep::Close); }
 
     // Puts the file in the target's place in one step.
     bool Commit(const std::string& target) {
-        if (rename(m_path.c_str(), target.c_str()) != 0) {
+        if (FailsAt(ReplaceStep::Rename) || rename(m_path.c_str(), target.c_str()) != 0) {
             return false;
         }
         m_path.clear();
@@ -81,6 +100,7 @@ mode_t NewFileMode() {
 } // namespace
 
 BOOL AfxReplaceFile(const CString& path, const std::string& bytes) {
+    ++headless::detail::TheMachine().replaceCalls;
     const std::string target = headless::detail::ToPosixPath(path.Bytes());
     mode_t mode = NewFileMode();
     struct stat existing {};
@@ -92,7 +112,8 @@ BOOL AfxReplaceFile(const CString& path, const std::string& bytes) {
         mode = existing.st_mode & 07777;
     }
     TemporaryFile temporary(target);
-    if (!temporary.IsOpen() || !temporary.Write(bytes, mode) || !temporary.Commit(target)) {
+    if (!temporary.IsOpen() || !temporary.Write(bytes, mode) || !temporary.Flush() ||
+        !temporary.Close() || !temporary.Commit(target)) {
         return FALSE;
     }
     headless::detail::TheMachine().events.push_back("replace: " + path.Bytes());

@@ -23,11 +23,16 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
     if (!file) {
         return std::nullopt;
     }
-    std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    if (file.bad()) {
+    // A folder in the file's place opens, but reading it fails with an exception of the stream.
+    try {
+        std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+        if (file.bad()) {
+            return std::nullopt;
+        }
+        return bytes;
+    } catch (const std::ios_base::failure&) {
         return std::nullopt;
     }
-    return bytes;
 }
 
 bool StartsWith(const std::string& bytes, const std::string& prefix) {
