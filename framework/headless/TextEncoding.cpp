@@ -83,15 +83,6 @@ void AppendUtf8(std::string& text, char32_t ch) {
 
 } // namespace
 
-bool IsValidUtf8(const std::string& bytes) {
-    for (std::size_t pos = 0; pos < bytes.size();) {
-        if (DecodeNext(bytes, pos) == kInvalid) {
-            return false;
-        }
-    }
-    return true;
-}
-
 std::string Utf8ToAnsi(const std::string& utf8) {
     std::string ansi;
     for (std::size_t pos = 0; pos < utf8.size();) {

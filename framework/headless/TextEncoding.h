@@ -4,10 +4,6 @@
 
 namespace headless::detail {
 
-// Whether the bytes are well-formed UTF-8: shortest forms only, no surrogates, nothing past
-// U+10FFFF.
-bool IsValidUtf8(const std::string& bytes);
-
 // UTF-8 text in the ANSI code page of the simulated system, Windows-1252, with '?' for
 // every character that the code page cannot hold.
 std::string Utf8ToAnsi(const std::string& utf8);

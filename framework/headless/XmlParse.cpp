@@ -1,5 +1,6 @@
 #include "framework/headless/XmlParse.h"
 
+#include "framework/Utf8.h"
 #include "framework/headless/SilentXmlErrors.h"
 #include "framework/headless/TextEncoding.h"
 
@@ -33,23 +34,6 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
     } catch (const std::ios_base::failure&) {
         return std::nullopt;
     }
-}
-
-bool StartsWith(const std::string& bytes, const std::string& prefix) {
-    return bytes.compare(0, prefix.size(), prefix) == 0;
-}
-
-bool HasByteOrderMark(const std::string& bytes) {
-    return StartsWith(bytes, "\xEF\xBB\xBF") || StartsWith(bytes, "\xFE\xFF") ||
-           StartsWith(bytes, "\xFF\xFE");
-}
-
-bool DeclaresEncoding(const std::string& bytes) {
-    if (!StartsWith(bytes, "<?xml")) {
-        return false;
-    }
-    const std::size_t end = bytes.find("?>");
-    return bytes.substr(0, end).find("encoding") != std::string::npos;
 }
 
 // A DOCTYPE ends the parse on the spot, before anything it declares or names is read.
@@ -97,7 +81,7 @@ std::shared_ptr<xmlDoc> ParseXmlFile(const std::string& path) {
         return nullptr;
     }
     const char* encoding = nullptr;
-    if (!HasByteOrderMark(*bytes) && !DeclaresEncoding(*bytes) && !IsValidUtf8(*bytes)) {
+    if (AfxIsAnsiDocument(*bytes)) {
         bytes = AnsiToUtf8(*bytes);
         encoding = "UTF-8";
     }

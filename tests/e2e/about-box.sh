@@ -16,9 +16,7 @@ make_game_folder "$game"
 register_game_folder "$game" || exit 1
 folder_state "$game" >"$E2E_WORK/before.txt"
 
-start_launcher
-wait_for_report "$E2E_WORK/launcher.txt" '^control id=1011 .* visible=1 ' 60 \
-    dialog "Velkan Launcher" || exit 1
+open_launcher "$E2E_WORK/launcher.txt" || exit 1
 launcher_window=$(head -n 1 "$E2E_WORK/launcher.txt")
 
 # expect_launcher_enabled WHAT 0|1

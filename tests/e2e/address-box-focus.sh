@@ -18,9 +18,7 @@ write_crlf "$game/Mods/Velkan/vk_options.xml" '<VKOptionsFile>' \
 register_game_folder "$game" || exit 1
 folder_state "$game" >"$E2E_WORK/before.txt"
 
-start_launcher
-wait_for_report "$E2E_WORK/start.txt" '^control id=1011 .* visible=1 ' 60 \
-    dialog "Velkan Launcher" || exit 1
+open_launcher "$E2E_WORK/start.txt" || exit 1
 focus_window "Velkan Launcher" || exit 1
 
 # step | input | focus | address box | checks of 1004 1005 1006

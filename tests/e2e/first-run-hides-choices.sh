@@ -16,9 +16,8 @@ write_crlf "$game/Mods/Velkan/vk_options.xml" '<VKOptionsFile>' \
     $'\t<WindowMode>FALSE</WindowMode>' $'\t<ShowFPSRate>TRUE</ShowFPSRate>' '</VKOptionsFile>'
 register_game_folder "$game" || exit 1
 
-start_launcher
 report="$E2E_WORK/launcher.txt"
-wait_for_report "$report" '^control id=1011 .* visible=1 ' 60 dialog "Velkan Launcher" || exit 1
+open_launcher "$report" || exit 1
 screenshot launcher
 launcher=$(window_block "$report" 1011)
 

@@ -19,9 +19,7 @@ register_game_folder "$game" || exit 1
 game_path=$(windows_path "$game") || exit 1
 folder_state "$game" >"$E2E_WORK/before.txt"
 
-start_launcher
-wait_for_report "$E2E_WORK/launcher.txt" '^control id=1011 .* visible=1 ' 60 \
-    dialog "Velkan Launcher" || exit 1
+open_launcher "$E2E_WORK/launcher.txt" || exit 1
 focus_window "Velkan Launcher" && press_key Return
 
 if wait_for_report "$E2E_WORK/box.txt" '^msgbox ' 30 msgbox "Velkan"; then

@@ -174,6 +174,13 @@ start_launcher() {
     e2e_started_pids+=("$launcher_pid")
 }
 
+# open_launcher REPORT: starts the launcher and waits until its window shows Start; the
+# inspection report of the window is left in REPORT.
+open_launcher() {
+    start_launcher
+    wait_for_report "$1" '^control id=1011 .* visible=1 ' 60 dialog "Velkan Launcher"
+}
+
 # inspect FILE ARGS...: runs velkan-inspect.exe with ARGS; its report goes into FILE.
 inspect() {
     local file=$1

@@ -1,5 +1,5 @@
+#include "framework/Utf8.h"
 #include "framework/headless/Headless.h"
-#include "framework/headless/TextEncoding.h"
 #include "launcher/Velkan LauncherDlg.h"
 #include "settings/OptionsFiles.h"
 #include "tests/support/SettingsDump.h"
@@ -100,7 +100,7 @@ std::size_t GameValueLineFeeds(const CSettingsTable& table) {
 bool ReadsBackAsWritten(const std::string& bytes) {
     const bool ascii = std::all_of(bytes.begin(), bytes.end(),
                                    [](char ch) { return static_cast<unsigned char>(ch) < 0x80; });
-    return ascii || !headless::detail::IsValidUtf8(bytes);
+    return ascii || !AfxIsValidUtf8(bytes);
 }
 
 const std::filesystem::path& Folder() {
