@@ -25,53 +25,53 @@ bool DeclaresEncoding(const std::string& bytes) {
     return bytes.substr(0, end).find("encoding") != std::string::npos;
 }
 
-bool IsContinuation(unsigned char byte) {
-    return (byte & 0xC0) == 0x80;
-}
-
 } // namespace
 
+char32_t AfxDecodeUtf8(const std::string& bytes, std::size_t& pos) {
+    const auto lead = static_cast<unsigned char>(bytes[pos++]);
+    if (lead < 0x80) {
+        return lead;
+    }
+    int length = 0;
+    char32_t value = 0;
+    char32_t minimum = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 1;
+        value = lead & 0x1F;
+        minimum = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 2;
+        value = lead & 0x0F;
+        minimum = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 3;
+        value = lead & 0x07;
+        minimum = 0x10000;
+    } else {
+        return AFX_INVALID_UTF8;
+    }
+    if (pos + static_cast<std::size_t>(length) > bytes.size()) {
+        return AFX_INVALID_UTF8;
+    }
+    for (int i = 0; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(bytes[pos + static_cast<std::size_t>(i)]);
+        if ((next & 0xC0) != 0x80) {
+            return AFX_INVALID_UTF8;
+        }
+        value = (value << 6) | (next & 0x3F);
+    }
+    if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
+        return AFX_INVALID_UTF8;
+    }
+    pos += static_cast<std::size_t>(length);
+    return value;
+}
+
 bool AfxIsValidUtf8(const std::string& bytes) {
-    const auto* next = reinterpret_cast<const unsigned char*>(bytes.data());
-    const auto* const end = next + bytes.size();
-    while (next < end) {
-        const unsigned char lead = *next;
-        int following = 0;
-        unsigned long codePoint = 0;
-        unsigned long smallest = 0;
-        if (lead < 0x80) {
-            ++next;
-            continue;
-        }
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            following = 1;
-            codePoint = lead & 0x1F;
-            smallest = 0x80;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            following = 2;
-            codePoint = lead & 0x0F;
-            smallest = 0x800;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            following = 3;
-            codePoint = lead & 0x07;
-            smallest = 0x10000;
-        } else {
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        if (AfxDecodeUtf8(bytes, pos) == AFX_INVALID_UTF8) {
             return false;
         }
-        if (end - next <= following) {
-            return false;
-        }
-        for (int i = 1; i <= following; ++i) {
-            if (!IsContinuation(next[i])) {
-                return false;
-            }
-            codePoint = (codePoint << 6) | (next[i] & 0x3F);
-        }
-        if (codePoint < smallest || codePoint > 0x10FFFF ||
-            (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
-            return false;
-        }
-        next += following + 1;
     }
     return true;
 }

@@ -2,6 +2,12 @@
 
 #include <string>
 
+constexpr char32_t AFX_INVALID_UTF8 = 0xFFFFFFFF;
+
+// Decodes the character at pos and moves past it; AFX_INVALID_UTF8 for a malformed sequence,
+// after which pos has moved by one byte.
+char32_t AfxDecodeUtf8(const std::string& bytes, std::size_t& pos);
+
 // Whether the bytes are well-formed UTF-8: shortest forms only, no surrogates, nothing past
 // U+10FFFF.
 bool AfxIsValidUtf8(const std::string& bytes);

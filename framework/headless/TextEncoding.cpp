@@ -1,5 +1,7 @@
 #include "framework/headless/TextEncoding.h"
 
+#include "framework/Utf8.h"
+
 #include <cstdint>
 
 namespace headless::detail {
@@ -11,50 +13,6 @@ constexpr char32_t kHighControls[32] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-constexpr char32_t kInvalid = 0xFFFFFFFF;
-
-// Decodes the character at pos and moves past it; kInvalid for a malformed sequence,
-// after which pos has moved by one byte.
-char32_t DecodeNext(const std::string& bytes, std::size_t& pos) {
-    const auto lead = static_cast<unsigned char>(bytes[pos++]);
-    if (lead < 0x80) {
-        return lead;
-    }
-    int length = 0;
-    char32_t value = 0;
-    char32_t minimum = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 1;
-        value = lead & 0x1F;
-        minimum = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 2;
-        value = lead & 0x0F;
-        minimum = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 3;
-        value = lead & 0x07;
-        minimum = 0x10000;
-    } else {
-        return kInvalid;
-    }
-    if (pos + static_cast<std::size_t>(length) > bytes.size()) {
-        return kInvalid;
-    }
-    for (int i = 0; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(bytes[pos + static_cast<std::size_t>(i)]);
-        if ((next & 0xC0) != 0x80) {
-            return kInvalid;
-        }
-        value = (value << 6) | (next & 0x3F);
-    }
-    if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
-        return kInvalid;
-    }
-    pos += static_cast<std::size_t>(length);
-    return value;
-}
 
 char ToAnsi(char32_t ch) {
     if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF)) {
@@ -86,7 +44,7 @@ void AppendUtf8(std::string& text, char32_t ch) {
 std::string Utf8ToAnsi(const std::string& utf8) {
     std::string ansi;
     for (std::size_t pos = 0; pos < utf8.size();) {
-        ansi += ToAnsi(DecodeNext(utf8, pos));
+        ansi += ToAnsi(AfxDecodeUtf8(utf8, pos));
     }
     return ansi;
 }

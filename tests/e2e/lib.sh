@@ -2,7 +2,7 @@
 # Shared helpers of the end-to-end tests, sourced by each test script and by scripts/demo.
 #
 # A test runs the real launcher under Wine on a virtual X display of its own and looks at it
-# from outside with velkan-inspect.exe. Everything that a test starts is remembered by pid and
+# from outside with velkan-probe.exe. Everything that a test starts is remembered by pid and
 # ended on every way out; wineserver is only ever told about the test's own WINEPREFIX.
 #
 # Every wine command writes into a file of the work folder, never into a pipe: the wineserver
@@ -181,7 +181,7 @@ open_launcher() {
     wait_for_report "$1" '^control id=1011 .* visible=1 ' 60 dialog "Velkan Launcher"
 }
 
-# inspect FILE ARGS...: runs velkan-inspect.exe with ARGS; its report goes into FILE.
+# inspect FILE ARGS...: runs velkan-probe.exe with ARGS; its report goes into FILE.
 inspect() {
     local file=$1
     shift
@@ -200,7 +200,7 @@ wait_for_report() {
             return 0
         fi
         if ((SECONDS >= deadline)); then
-            echo "timed out after ${seconds}s waiting for /$pattern/ in: velkan-inspect $*"
+            echo "timed out after ${seconds}s waiting for /$pattern/ in: velkan-probe $*"
             cat "$file"
             return 1
         fi

@@ -1,10 +1,10 @@
 // Prints what a player sees on the desktop, one line per item, for the end-to-end tests:
-//   velkan-inspect windows                      every top-level window
-//   velkan-inspect dialog TITLE                 each window so titled, its controls and focus
-//   velkan-inspect msgbox TITLE                 each visible message box so titled
-//   velkan-inspect maprect TITLE L T R B...     dialog-unit rectangles of each such window
+//   velkan-probe windows                      every top-level window
+//   velkan-probe dialog TITLE                 each window so titled, its controls and focus
+//   velkan-probe msgbox TITLE                 each visible message box so titled
+//   velkan-probe maprect TITLE L T R B...     dialog-unit rectangles of each such window
 //                                               in its client pixels, one line each
-//   velkan-inspect syscommand TITLE ID          posts the system command ID (decimal) to each
+//   velkan-probe syscommand TITLE ID          posts the system command ID (decimal) to each
 //                                               visible window so titled, as its menu would
 // The dialog manager sizes a control by mapping its width and height, not its right and bottom
 // edges; to get a control's pixel size, pass the width and height as R and B.
@@ -114,7 +114,7 @@ int wmain(int argc, wchar_t** argv) {
     } else if (command == L"syscommand" && argc == 4) {
         result = PostSystemCommand(argv[2], argv[3]);
     } else {
-        std::fputs("usage: velkan-inspect windows | dialog TITLE | msgbox TITLE | "
+        std::fputs("usage: velkan-probe windows | dialog TITLE | msgbox TITLE | "
                    "maprect TITLE LEFT TOP RIGHT BOTTOM... | syscommand TITLE ID\n",
                    stderr);
     }
