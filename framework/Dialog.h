@@ -35,9 +35,6 @@ public:
     // The default cancel (Esc, the close box, Close, Alt+F4): ends with IDCANCEL.
     virtual void OnCancel();
 
-    UINT TemplateId() const { return m_nIDTemplate; }
-    CWnd* ParentWindow() const { return m_pParentWnd; }
-
     // Handles a message sent to the dialog's window: its message map first, then the
     // application's for commands, then the default OK and cancel commands. False when the
     // system's default dialog processing should handle it (nothing did, or a handler

@@ -7,14 +7,11 @@
 set -uo pipefail
 # shellcheck source=SCRIPTDIR/lib.sh
 source "$(dirname "$0")/lib.sh"
-e2e_init "$@"
-start_display || exit 1
+e2e_start_test "$@"
 
 game="$E2E_WORK/Ghost Recon"
 make_game_folder "$game"
-write_crlf "$game/Mods/Velkan/vk_options.xml" '<VKOptionsFile>' \
-    $'\t<FirstRun>FALSE</FirstRun>' $'\t<DoIntro>TRUE</DoIntro>' \
-    $'\t<WindowMode>FALSE</WindowMode>' $'\t<ShowFPSRate>FALSE</ShowFPSRate>' '</VKOptionsFile>'
+write_mod_options "$game/Mods/Velkan/vk_options.xml" FALSE TRUE FALSE FALSE
 register_game_folder "$game" || exit 1
 folder_state "$game" >"$E2E_WORK/before.txt"
 

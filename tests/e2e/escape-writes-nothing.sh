@@ -4,8 +4,7 @@
 set -uo pipefail
 # shellcheck source=SCRIPTDIR/lib.sh
 source "$(dirname "$0")/lib.sh"
-e2e_init "$@"
-start_display || exit 1
+e2e_start_test "$@"
 
 game="$E2E_WORK/Ghost Recon"
 make_game_folder "$game"

@@ -6,8 +6,7 @@
 set -uo pipefail
 # shellcheck source=SCRIPTDIR/lib.sh
 source "$(dirname "$0")/lib.sh"
-e2e_init "$@"
-start_display || exit 1
+e2e_start_test "$@"
 
 for name in missing not-well-formed; do
     echo "case $name"

@@ -6,14 +6,11 @@
 set -uo pipefail
 # shellcheck source=SCRIPTDIR/lib.sh
 source "$(dirname "$0")/lib.sh"
-e2e_init "$@"
-start_display || exit 1
+e2e_start_test "$@"
 
 game="$E2E_WORK/Ghost Recon"
 make_game_folder "$game"
-write_crlf "$game/Mods/Velkan/vk_options.xml" '<VKOptionsFile>' \
-    $'\t<FirstRun>TRUE</FirstRun>' $'\t<DoIntro>TRUE</DoIntro>' \
-    $'\t<WindowMode>FALSE</WindowMode>' $'\t<ShowFPSRate>TRUE</ShowFPSRate>' '</VKOptionsFile>'
+write_mod_options "$game/Mods/Velkan/vk_options.xml" TRUE TRUE FALSE TRUE
 register_game_folder "$game" || exit 1
 
 report="$E2E_WORK/launcher.txt"

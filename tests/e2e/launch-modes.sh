@@ -10,8 +10,7 @@
 set -uo pipefail
 # shellcheck source=SCRIPTDIR/lib.sh
 source "$(dirname "$0")/lib.sh"
-e2e_init "$@"
-start_display || exit 1
+e2e_start_test "$@"
 fixtures="$(dirname "$0")/fixtures"
 
 # expect_closed_in_time WHAT START PID: the launcher ended between 2.5 and 8 seconds after START
@@ -40,9 +39,7 @@ while IFS='|' read -r name folder first_run prepare press arguments choices opti
     make_game_folder "$game"
     install_stand_ins "$game" || exit 1
     cp "$fixtures/options.xml" "$game/options.xml"
-    write_crlf "$game/Mods/Velkan/vk_options.xml" '<VKOptionsFile>' \
-        $'\t'"<FirstRun>$first_run</FirstRun>" $'\t<DoIntro>TRUE</DoIntro>' \
-        $'\t<WindowMode>FALSE</WindowMode>' $'\t<ShowFPSRate>TRUE</ShowFPSRate>' '</VKOptionsFile>'
+    write_mod_options "$game/Mods/Velkan/vk_options.xml" "$first_run" TRUE FALSE TRUE
     register_game_folder "$game" || exit 1
     game_path=$(windows_path "$game") || exit 1
     if [ "$options" = read-only ]; then
@@ -53,9 +50,7 @@ while IFS='|' read -r name folder first_run prepare press arguments choices opti
         fi
     fi
 
-    start_launcher
-    if ! wait_for_report "$E2E_WORK/$name/launcher.txt" '^control id=1011 .* visible=1 ' 60 \
-        dialog "Velkan Launcher"; then
+    if ! open_launcher "$E2E_WORK/$name/launcher.txt"; then
         fail "$name: the launcher window did not open"
         continue
     fi
@@ -102,10 +97,7 @@ while IFS='|' read -r name folder first_run prepare press arguments choices opti
     expect_file "$name: vk_unlockedheroes.xml" "$fixtures/vk_unlockedheroes.expected.xml" \
         "$game/vk_unlockedheroes.xml"
     expect_file "$name: modsset.txt" "$fixtures/modsset.expected.txt" "$game/modsset.txt"
-    write_crlf "$E2E_WORK/$name/vk_options.expected" '<VKOptionsFile>' \
-        $'\t<FirstRun>FALSE</FirstRun>' $'\t'"<DoIntro>$intro</DoIntro>" \
-        $'\t'"<WindowMode>$window_mode</WindowMode>" $'\t'"<ShowFPSRate>$fps_rate</ShowFPSRate>" \
-        '</VKOptionsFile>'
+    write_mod_options "$E2E_WORK/$name/vk_options.expected" FALSE "$intro" "$window_mode" "$fps_rate"
     expect_file "$name: vk_options.xml" "$E2E_WORK/$name/vk_options.expected" \
         "$game/Mods/Velkan/vk_options.xml"
     if [ "$options" = read-only ]; then

@@ -85,6 +85,12 @@ e2e_cleanup() {
 
 # start_display: a fresh Xvfb on a display number that no other run holds; exports DISPLAY.
 # Numbers are drawn at random so that a display left over from an earlier run is never reused.
+# e2e_start_test ARGS...: e2e_init, then a display of the test's own.
+e2e_start_test() {
+    e2e_init "$@"
+    start_display || exit 1
+}
+
 start_display() {
     local attempt number
     for attempt in 1 2 3 4 5 6 7 8; do
@@ -144,6 +150,13 @@ write_crlf() {
 
 # register_game_folder DIR: names DIR as the game folder in the registry of the prefix, as its
 # Windows path (drive Z: is the Unix root), without a trailing backslash, as installers do.
+# write_mod_options FILE FIRSTRUN DOINTRO WINDOWMODE SHOWFPSRATE: the mod's options file with
+# these four values, as the launcher itself writes it.
+write_mod_options() {
+    write_crlf "$1" '<VKOptionsFile>' $'\t'"<FirstRun>$2</FirstRun>" $'\t'"<DoIntro>$3</DoIntro>" \
+        $'\t'"<WindowMode>$4</WindowMode>" $'\t'"<ShowFPSRate>$5</ShowFPSRate>" '</VKOptionsFile>'
+}
+
 register_game_folder() {
     local path
     path=$(windows_path "$1") || return 1

@@ -5,8 +5,7 @@
 set -uo pipefail
 # shellcheck source=SCRIPTDIR/lib.sh
 source "$(dirname "$0")/lib.sh"
-e2e_init "$@"
-start_display || exit 1
+e2e_start_test "$@"
 
 game="$E2E_WORK/Ghost Recon"
 make_game_folder "$game"
@@ -15,13 +14,9 @@ register_game_folder "$game" || exit 1
 # case | FirstRun | DoIntro | WindowMode | ShowFPSRate | checks of 1004 1005 1006
 while IFS='|' read -r name first_run intro window_mode fps_rate checks; do
     echo "case $name"
-    write_crlf "$game/Mods/Velkan/vk_options.xml" '<VKOptionsFile>' \
-        $'\t'"<FirstRun>$first_run</FirstRun>" $'\t'"<DoIntro>$intro</DoIntro>" \
-        $'\t'"<WindowMode>$window_mode</WindowMode>" \
-        $'\t'"<ShowFPSRate>$fps_rate</ShowFPSRate>" '</VKOptionsFile>'
-    start_launcher
+    write_mod_options "$game/Mods/Velkan/vk_options.xml" "$first_run" "$intro" "$window_mode" "$fps_rate"
     report="$E2E_WORK/$name.txt"
-    if ! wait_for_report "$report" '^control id=1011 .* visible=1 ' 60 dialog "Velkan Launcher"; then
+    if ! open_launcher "$report"; then
         fail "$name: the launcher window did not open"
         continue
     fi
